@@ -1,0 +1,201 @@
+#include "cli.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "input.h"
+#include "search.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#ifndef SUBSETMAX_VERSION
+#define SUBSETMAX_VERSION "0.0.0"
+#endif
+
+namespace subsetmax {
+
+namespace {
+
+const char kUsage[] =
+    "usage: subsetmax [OPTIONS] [FILE]\n"
+    "Reads a count n and then n pairs \"load value\" of 32-bit integers from FILE\n"
+    "(standard input when FILE is absent or \"-\") and prints the largest total\n"
+    "value over all combinations of the items that pass the capacity test.\n"
+    "\n"
+    "  --exhaustive  try every combination (at most 50 items); slow, for checking\n"
+    "  --explain     after the total, list one best combination, one item a line:\n"
+    "                its position in the input, then its load and value\n"
+    "  -h, --help    print this help and exit\n"
+    "  --version     print the version and exit\n";
+
+struct Options {
+  bool exhaustive = false;
+  bool explain = false;
+  const char* path = nullptr;
+};
+
+void fail(const std::string& message) {
+  std::fputs(("subsetmax: " + message + "\n").c_str(), stderr);
+}
+
+int usage_error(const std::string& message) {
+  fail(message);
+  std::fputs(kUsage, stderr);
+  return 2;
+}
+
+std::string at_line(uint64_t line) { return "line " + std::to_string(line) + ": "; }
+
+// Reports why `t` is not the integer wanted; `what` names it for end of input.
+int bad_token(const Scanned& t, const std::string& what, const std::string& source) {
+  switch (t.kind) {
+    case Token::End:
+      fail(at_line(t.line) + "expected " + what + ", got end of input");
+      break;
+    case Token::NotInt:
+      fail(at_line(t.line) + "expected an integer, got \"" + t.text + "\"");
+      break;
+    case Token::OutOfRange:
+      fail(at_line(t.line) + "integer out of 32-bit range, got \"" + t.text + "\"");
+      break;
+    case Token::ReadError:
+    case Token::Int:
+      fail("cannot read " + source + ": " + std::strerror(t.read_errno));
+      break;
+  }
+  return 1;
+}
+
+std::string item_name(const char* field, uint64_t i, uint64_t n) {
+  return std::string("the ") + field + " of item " + std::to_string(i + 1) + " of " +
+         std::to_string(n);
+}
+
+// Reads item i of n; false (after reporting) when the input is malformed.
+bool read_item(Input& in, uint64_t i, uint64_t n, const std::string& source, Item& item) {
+  const Scanned load = next_int(in);
+  if (load.kind != Token::Int) return bad_token(load, item_name("load", i, n), source), false;
+  const Scanned value = next_int(in);
+  if (value.kind != Token::Int) return bad_token(value, item_name("value", i, n), source), false;
+  item = Item{value.value, load.value};
+  return true;
+}
+
+void print(const Choice& c, bool explain, const std::vector<Item>& items) {
+  std::string out = std::to_string(c.total) + "\n";
+  if (explain)
+    for (uint32_t i : c.chosen)
+      out += "item " + std::to_string(i + 1) + ": " + std::to_string(items[i].second) + " " +
+             std::to_string(items[i].first) + "\n";
+  std::fputs(out.c_str(), stdout);
+}
+
+int solve(const Options& o, std::FILE* file, const std::string& source) {
+  static Input in;  // large buffer: keep it off the stack
+  open_input(in, file);
+
+  const Scanned count = next_int(in);
+  if (count.kind == Token::End) {  // no input at all: no items
+    std::fputs("0\n", stdout);
+    return 0;
+  }
+  if (count.kind != Token::Int) return bad_token(count, "the count", source);
+  if (count.value < 0) {
+    fail(at_line(count.line) + "the count must not be negative, got " +
+         std::to_string(count.value));
+    return 1;
+  }
+  if (o.exhaustive && count.value > kExhaustiveMax) {
+    fail(at_line(count.line) + "--exhaustive takes at most " + std::to_string(kExhaustiveMax) +
+         " items, got " + std::to_string(count.value));
+    return 1;
+  }
+  const uint64_t n = static_cast<uint64_t>(count.value);
+
+  if (!o.exhaustive && !o.explain) {
+    // Only the summary is kept, so memory does not grow with n.
+    Summary s;
+    Item item;
+    for (uint64_t i = 0; i < n; ++i) {
+      if (!read_item(in, i, n, source, item)) return 1;
+      add(s, item);
+    }
+    print(Choice{best(s).total, {}}, false, {});
+    return 0;
+  }
+
+  std::vector<Item> items;
+  Item item;
+  for (uint64_t i = 0; i < n; ++i) {
+    if (!read_item(in, i, n, source, item)) return 1;
+    items.push_back(item);
+  }
+  print(o.exhaustive ? exhaustive(items) : closed_form(items), o.explain, items);
+  return 0;
+}
+
+// A result that could not be written is a failure, not a success.
+int finish(int status) {
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    fail(std::string("cannot write standard output: ") + std::strerror(errno));
+    return 1;
+  }
+  return status;
+}
+
+}  // namespace
+
+int run(int argc, char** argv) {
+  Options o;
+  bool options_done = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (!options_done && arg.size() > 1 && arg[0] == '-') {
+      if (arg == "--") {
+        options_done = true;
+      } else if (arg == "--exhaustive") {
+        o.exhaustive = true;
+      } else if (arg == "--explain") {
+        o.explain = true;
+      } else if (arg == "-h" || arg == "--help") {
+        std::fputs(kUsage, stdout);
+        return 0;
+      } else if (arg == "--version") {
+        std::fputs("subsetmax " SUBSETMAX_VERSION "\n", stdout);
+        return 0;
+      } else {
+        return usage_error("unknown option \"" + arg + "\"");
+      }
+    } else if (o.path) {
+      return usage_error("more than one FILE: \"" + std::string(o.path) + "\" and \"" + arg +
+                         "\"");
+    } else {
+      o.path = argv[i];
+    }
+  }
+
+  // Input is read as bytes so both platforms see the same text; output stays
+  // in text mode and ends lines as the platform does.
+  if (!o.path || std::strcmp(o.path, "-") == 0) {
+#ifdef _WIN32
+    _setmode(_fileno(stdin), _O_BINARY);
+#endif
+    return finish(solve(o, stdin, "standard input"));
+  }
+  std::FILE* file = std::fopen(o.path, "rb");
+  if (!file) {
+    fail("cannot open \"" + std::string(o.path) + "\": " + std::strerror(errno));
+    return 1;
+  }
+  const int status = solve(o, file, "\"" + std::string(o.path) + "\"");
+  std::fclose(file);
+  return finish(status);
+}
+
+}  // namespace subsetmax
