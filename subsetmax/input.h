@@ -10,12 +10,11 @@ namespace subsetmax {
 
 struct Input {
   std::FILE* file = nullptr;
-  char buf[1 << 16];
-  size_t pos = 0, end = 0;
-  bool eof = false;
-  int read_errno = 0;     // set when a read fails
-  uint64_t line = 1;      // line of the current position
-  bool last_was_newline = false;
+  char buf[1 << 18];
+  size_t pos = 0, end = 0;  // unread bytes: buf[pos, end)
+  bool eof = false;         // no more bytes beyond end
+  int read_errno = 0;       // set when a read fails
+  uint64_t line = 1;        // line of the current position
 };
 
 enum class Token { Int, End, NotInt, OutOfRange, ReadError };
