@@ -53,20 +53,20 @@ int usage_error(const std::string& message) {
 std::string at_line(uint64_t line) { return "line " + std::to_string(line) + ": "; }
 
 // Reports why `t` is not the integer wanted; `what` names it for end of input.
-int bad_token(const Scanned& t, const std::string& what, const std::string& source) {
-  switch (t.kind) {
+int bad_token(Token t, const Input& in, const std::string& what, const std::string& source) {
+  switch (t) {
     case Token::End:
-      fail(at_line(t.line) + "expected " + what + ", got end of input");
+      fail(at_line(in.token_line) + "expected " + what + ", got end of input");
       break;
     case Token::NotInt:
-      fail(at_line(t.line) + "expected an integer, got \"" + t.text + "\"");
+      fail(at_line(in.token_line) + "expected an integer, got \"" + in.token_text + "\"");
       break;
     case Token::OutOfRange:
-      fail(at_line(t.line) + "integer out of 32-bit range, got \"" + t.text + "\"");
+      fail(at_line(in.token_line) + "integer out of 32-bit range, got \"" + in.token_text + "\"");
       break;
     case Token::ReadError:
     case Token::Int:
-      fail("cannot read " + source + ": " + std::strerror(t.read_errno));
+      fail("cannot read " + source + ": " + std::strerror(in.read_errno));
       break;
   }
   return 1;
@@ -79,11 +79,10 @@ std::string item_name(const char* field, uint64_t i, uint64_t n) {
 
 // Reads item i of n; false (after reporting) when the input is malformed.
 bool read_item(Input& in, uint64_t i, uint64_t n, const std::string& source, Item& item) {
-  const Scanned load = next_int(in);
-  if (load.kind != Token::Int) return bad_token(load, item_name("load", i, n), source), false;
-  const Scanned value = next_int(in);
-  if (value.kind != Token::Int) return bad_token(value, item_name("value", i, n), source), false;
-  item = Item{value.value, load.value};
+  Token t = next_int(in, item.second);
+  if (t != Token::Int) return bad_token(t, in, item_name("load", i, n), source), false;
+  t = next_int(in, item.first);
+  if (t != Token::Int) return bad_token(t, in, item_name("value", i, n), source), false;
   return true;
 }
 
@@ -100,23 +99,23 @@ int solve(const Options& o, std::FILE* file, const std::string& source) {
   static Input in;  // large buffer: keep it off the stack
   open_input(in, file);
 
-  const Scanned count = next_int(in);
-  if (count.kind == Token::End) {  // no input at all: no items
+  int32_t count = 0;
+  const Token t = next_int(in, count);
+  if (t == Token::End) {  // no input at all: no items
     std::fputs("0\n", stdout);
     return 0;
   }
-  if (count.kind != Token::Int) return bad_token(count, "the count", source);
-  if (count.value < 0) {
-    fail(at_line(count.line) + "the count must not be negative, got " +
-         std::to_string(count.value));
+  if (t != Token::Int) return bad_token(t, in, "the count", source);
+  if (count < 0) {
+    fail(at_line(in.token_line) + "the count must not be negative, got " + std::to_string(count));
     return 1;
   }
-  if (o.exhaustive && count.value > kExhaustiveMax) {
-    fail(at_line(count.line) + "--exhaustive takes at most " + std::to_string(kExhaustiveMax) +
-         " items, got " + std::to_string(count.value));
+  if (o.exhaustive && count > kExhaustiveMax) {
+    fail(at_line(in.token_line) + "--exhaustive takes at most " + std::to_string(kExhaustiveMax) +
+         " items, got " + std::to_string(count));
     return 1;
   }
-  const uint64_t n = static_cast<uint64_t>(count.value);
+  const uint64_t n = static_cast<uint64_t>(count);
 
   if (!o.exhaustive && !o.explain) {
     // Only the summary is kept, so memory does not grow with n.
