@@ -6,6 +6,7 @@
 #define _GNU_SOURCE
 #endif
 #include <dlfcn.h>
+#include <limits.h>
 #include <link.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -21,28 +22,58 @@ namespace {
 
 const char kRpathPrefix[] = "@rpath/";
 
-// Tries `name` in each run-path directory of the executable, in order, as
-// the dynamic loader lists them with $ORIGIN expanded.
+// The executable's run-path list as linked: DT_RUNPATH, or the older
+// DT_RPATH. Null when it has none.
+const char* own_run_paths(void* self) {
+  link_map* map = nullptr;
+  if (dlinfo(self, RTLD_DI_LINKMAP, &map) != 0 || !map) return nullptr;
+  ElfW(Addr) strtab = 0;
+  const char* list = nullptr;
+  ElfW(Xword) runpath = 0, rpath = 0;
+  bool has_runpath = false, has_rpath = false;
+  for (const ElfW(Dyn)* d = map->l_ld; d->d_tag != DT_NULL; ++d) {
+    if (d->d_tag == DT_STRTAB) strtab = d->d_un.d_ptr;
+    if (d->d_tag == DT_RUNPATH) runpath = d->d_un.d_val, has_runpath = true;
+    if (d->d_tag == DT_RPATH) rpath = d->d_un.d_val, has_rpath = true;
+  }
+  if (!strtab || !(has_runpath || has_rpath)) return nullptr;
+  // The loader relocates the dynamic section in place where it is writable;
+  // where it is not, the address is still relative to the load base.
+  if (strtab < map->l_addr) strtab += map->l_addr;
+  list = reinterpret_cast<const char*>(strtab) + (has_runpath ? runpath : rpath);
+  return list;
+}
+
+// Tries `name` in each directory of the executable's run-path list, in
+// order, with $ORIGIN standing for the executable's directory.
 void* open_from_run_paths(const char* name, int mode) {
   void* self = ::dlopen(nullptr, RTLD_LAZY);
-  Dl_serinfo size;
-  if (!self || dlinfo(self, RTLD_DI_SERINFOSIZE, &size) != 0) return nullptr;
-  auto* info = static_cast<Dl_serinfo*>(malloc(size.dls_size));
-  if (!info) return nullptr;
-  info->dls_size = size.dls_size;
-  info->dls_cnt = size.dls_cnt;
+  if (!self) return nullptr;
+  const char* list = own_run_paths(self);
+  char origin[PATH_MAX];
+  if (!list || dlinfo(self, RTLD_DI_ORIGIN, origin) != 0) return nullptr;
+
   void* handle = nullptr;
-  if (dlinfo(self, RTLD_DI_SERINFO, info) == 0) {
-    for (unsigned i = 0; i < info->dls_cnt && !handle; ++i) {
-      const Dl_serpath& dir = info->dls_serpath[i];
-      // Only the run-path list: not LD_LIBRARY_PATH, the cache or defaults.
-      if (!(dir.dls_flags & LA_SER_RUNPATH)) continue;
-      char path[4096];
-      const int n = snprintf(path, sizeof path, "%s/%s", dir.dls_name, name);
-      if (n > 0 && static_cast<size_t>(n) < sizeof path) handle = ::dlopen(path, mode);
+  while (*list && !handle) {
+    const char* end = strchr(list, ':');
+    if (!end) end = list + strlen(list);
+    // The entry, with a leading $ORIGIN or ${ORIGIN} replaced.
+    const char* rest = list;
+    const char* base = "";
+    static const char* const kOrigin[] = {"$ORIGIN", "${ORIGIN}"};
+    for (const char* token : kOrigin) {
+      const size_t n = strlen(token);
+      if (static_cast<size_t>(end - list) >= n && strncmp(list, token, n) == 0) {
+        rest = list + n;
+        base = origin;
+      }
     }
+    char path[PATH_MAX];
+    const int n = snprintf(path, sizeof path, "%s%.*s/%s", base, static_cast<int>(end - rest),
+                           rest, name);
+    if (n > 0 && static_cast<size_t>(n) < sizeof path) handle = ::dlopen(path, mode);
+    list = *end ? end + 1 : end;
   }
-  free(info);
   return handle;
 }
 

@@ -6,7 +6,7 @@ set -euo pipefail
 run_pkgs=(cmake ninja-build g++ python3)
 test_pkgs=("${run_pkgs[@]}" googletest libgtest-dev
   g++-mingw-w64-i686 wine wine32:i386
-  clang-14 lld-14 llvm-14 libclang-rt-14-dev gdb zlib1g-dev libncurses-dev)
+  clang-14 lld-14 llvm-14 llvm-14-tools libclang-rt-14-dev gdb zlib1g-dev libncurses-dev)
 bench_pkgs=("${run_pkgs[@]}" hyperfine gnuplot-nox time)
 
 case "${1:-}" in
