@@ -34,18 +34,12 @@ const char kUsage[] =
     "  -h, --help    print this help and exit\n"
     "  --version     print the version and exit\n";
 
-struct Options {
-  bool exhaustive = false;
-  bool explain = false;
-  const char* path = nullptr;
-};
-
-void fail(const std::string& message) {
-  std::fputs(("subsetmax: " + message + "\n").c_str(), stderr);
+void fail(std::FILE* err, const std::string& message) {
+  std::fputs(("subsetmax: " + message + "\n").c_str(), err);
 }
 
 int usage_error(const std::string& message) {
-  fail(message);
+  fail(stderr, message);
   std::fputs(kUsage, stderr);
   return 2;
 }
@@ -53,20 +47,20 @@ int usage_error(const std::string& message) {
 std::string at_line(uint64_t line) { return "line " + std::to_string(line) + ": "; }
 
 // Reports why `t` is not the integer wanted; `what` names it for end of input.
-int bad_token(Token t, const Input& in, const std::string& what, const std::string& source) {
+int bad_token(Token t, const Input& in, const std::string& what, const Streams& s) {
   switch (t) {
     case Token::End:
-      fail(at_line(in.token_line) + "expected " + what + ", got end of input");
+      fail(s.err, at_line(in.token_line) + "expected " + what + ", got end of input");
       break;
     case Token::NotInt:
-      fail(at_line(in.token_line) + "expected an integer, got \"" + in.token_text + "\"");
+      fail(s.err, at_line(in.token_line) + "expected an integer, got \"" + in.token_text + "\"");
       break;
     case Token::OutOfRange:
-      fail(at_line(in.token_line) + "integer out of 32-bit range, got \"" + in.token_text + "\"");
+      fail(s.err, at_line(in.token_line) + "integer out of 32-bit range, got \"" + in.token_text + "\"");
       break;
     case Token::ReadError:
     case Token::Int:
-      fail("cannot read " + source + ": " + std::strerror(in.read_errno));
+      fail(s.err, "cannot read " + s.source + ": " + std::strerror(in.read_errno));
       break;
   }
   return 1;
@@ -78,71 +72,27 @@ std::string item_name(const char* field, uint64_t i, uint64_t n) {
 }
 
 // Reads item i of n; false (after reporting) when the input is malformed.
-bool read_item(Input& in, uint64_t i, uint64_t n, const std::string& source, Item& item) {
+bool read_item(Input& in, uint64_t i, uint64_t n, const Streams& s, Item& item) {
   Token t = next_int(in, item.second);
-  if (t != Token::Int) return bad_token(t, in, item_name("load", i, n), source), false;
+  if (t != Token::Int) return bad_token(t, in, item_name("load", i, n), s), false;
   t = next_int(in, item.first);
-  if (t != Token::Int) return bad_token(t, in, item_name("value", i, n), source), false;
+  if (t != Token::Int) return bad_token(t, in, item_name("value", i, n), s), false;
   return true;
 }
 
-void print(const Choice& c, bool explain, const std::vector<Item>& items) {
+void print(std::FILE* out_file, const Choice& c, bool explain, const std::vector<Item>& items) {
   std::string out = std::to_string(c.total) + "\n";
   if (explain)
     for (uint32_t i : c.chosen)
       out += "item " + std::to_string(i + 1) + ": " + std::to_string(items[i].second) + " " +
              std::to_string(items[i].first) + "\n";
-  std::fputs(out.c_str(), stdout);
-}
-
-int solve(const Options& o, std::FILE* file, const std::string& source) {
-  static Input in;  // large buffer: keep it off the stack
-  open_input(in, file);
-
-  int32_t count = 0;
-  const Token t = next_int(in, count);
-  if (t == Token::End) {  // no input at all: no items
-    std::fputs("0\n", stdout);
-    return 0;
-  }
-  if (t != Token::Int) return bad_token(t, in, "the count", source);
-  if (count < 0) {
-    fail(at_line(in.token_line) + "the count must not be negative, got " + std::to_string(count));
-    return 1;
-  }
-  if (o.exhaustive && count > kExhaustiveMax) {
-    fail(at_line(in.token_line) + "--exhaustive takes at most " + std::to_string(kExhaustiveMax) +
-         " items, got " + std::to_string(count));
-    return 1;
-  }
-  const uint64_t n = static_cast<uint64_t>(count);
-
-  if (!o.exhaustive && !o.explain) {
-    // Only the summary is kept, so memory does not grow with n.
-    Summary s;
-    Item item;
-    for (uint64_t i = 0; i < n; ++i) {
-      if (!read_item(in, i, n, source, item)) return 1;
-      add(s, item);
-    }
-    print(Choice{best(s).total, {}}, false, {});
-    return 0;
-  }
-
-  std::vector<Item> items;
-  Item item;
-  for (uint64_t i = 0; i < n; ++i) {
-    if (!read_item(in, i, n, source, item)) return 1;
-    items.push_back(item);
-  }
-  print(o.exhaustive ? exhaustive(items) : closed_form(items), o.explain, items);
-  return 0;
+  std::fputs(out.c_str(), out_file);
 }
 
 // A result that could not be written is a failure, not a success.
 int finish(int status) {
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    fail(std::string("cannot write standard output: ") + std::strerror(errno));
+    fail(stderr, std::string("cannot write standard output: ") + std::strerror(errno));
     return 1;
   }
   return status;
@@ -150,8 +100,53 @@ int finish(int status) {
 
 }  // namespace
 
+int solve(const Options& o, const Streams& s) {
+  static Input in;  // large buffer: keep it off the stack
+  open_input(in, s.in);
+
+  int32_t count = 0;
+  const Token t = next_int(in, count);
+  if (t == Token::End) {  // no input at all: no items
+    std::fputs("0\n", s.out);
+    return 0;
+  }
+  if (t != Token::Int) return bad_token(t, in, "the count", s);
+  if (count < 0) {
+    fail(s.err, at_line(in.token_line) + "the count must not be negative, got " + std::to_string(count));
+    return 1;
+  }
+  if (o.exhaustive && count > kExhaustiveMax) {
+    fail(s.err, at_line(in.token_line) + "--exhaustive takes at most " + std::to_string(kExhaustiveMax) +
+         " items, got " + std::to_string(count));
+    return 1;
+  }
+  const uint64_t n = static_cast<uint64_t>(count);
+
+  if (!o.exhaustive && !o.explain) {
+    // Only the summary is kept, so memory does not grow with n.
+    Summary summary;
+    Item item;
+    for (uint64_t i = 0; i < n; ++i) {
+      if (!read_item(in, i, n, s, item)) return 1;
+      add(summary, item);
+    }
+    print(s.out, Choice{best(summary).total, {}}, false, {});
+    return 0;
+  }
+
+  std::vector<Item> items;
+  Item item;
+  for (uint64_t i = 0; i < n; ++i) {
+    if (!read_item(in, i, n, s, item)) return 1;
+    items.push_back(item);
+  }
+  print(s.out, o.exhaustive ? exhaustive(items) : closed_form(items), o.explain, items);
+  return 0;
+}
+
 int run(int argc, char** argv) {
   Options o;
+  const char* path = nullptr;
   bool options_done = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -171,28 +166,27 @@ int run(int argc, char** argv) {
       } else {
         return usage_error("unknown option \"" + arg + "\"");
       }
-    } else if (o.path) {
-      return usage_error("more than one FILE: \"" + std::string(o.path) + "\" and \"" + arg +
-                         "\"");
+    } else if (path) {
+      return usage_error("more than one FILE: \"" + std::string(path) + "\" and \"" + arg + "\"");
     } else {
-      o.path = argv[i];
+      path = argv[i];
     }
   }
 
   // Input is read as bytes so both platforms see the same text; output stays
   // in text mode and ends lines as the platform does.
-  if (!o.path || std::strcmp(o.path, "-") == 0) {
+  if (!path || std::strcmp(path, "-") == 0) {
 #ifdef _WIN32
     _setmode(_fileno(stdin), _O_BINARY);
 #endif
-    return finish(solve(o, stdin, "standard input"));
+    return finish(solve(o, Streams{stdin, stdout, stderr, "standard input"}));
   }
-  std::FILE* file = std::fopen(o.path, "rb");
+  std::FILE* file = std::fopen(path, "rb");
   if (!file) {
-    fail("cannot open \"" + std::string(o.path) + "\": " + std::strerror(errno));
+    fail(stderr, "cannot open \"" + std::string(path) + "\": " + std::strerror(errno));
     return 1;
   }
-  const int status = solve(o, file, "\"" + std::string(o.path) + "\"");
+  const int status = solve(o, Streams{file, stdout, stderr, "\"" + std::string(path) + "\""});
   std::fclose(file);
   return finish(status);
 }
