@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
 
 # Warnings fail the build here, not in everyday builds.
-presets=(native sanitize windows macos)
+presets=(native sanitize windows macos fuzz)
 for p in "${presets[@]}"; do
   echo "=== $p"
   cmake --preset "$p" -DWARNINGS_AS_ERRORS=ON -DBUILD_TESTING=ON >/dev/null
