@@ -28,7 +28,6 @@ const char* own_run_paths(void* self) {
   link_map* map = nullptr;
   if (dlinfo(self, RTLD_DI_LINKMAP, &map) != 0 || !map) return nullptr;
   ElfW(Addr) strtab = 0;
-  const char* list = nullptr;
   ElfW(Xword) runpath = 0, rpath = 0;
   bool has_runpath = false, has_rpath = false;
   for (const ElfW(Dyn)* d = map->l_ld; d->d_tag != DT_NULL; ++d) {
@@ -40,8 +39,7 @@ const char* own_run_paths(void* self) {
   // The loader relocates the dynamic section in place where it is writable;
   // where it is not, the address is still relative to the load base.
   if (strtab < map->l_addr) strtab += map->l_addr;
-  list = reinterpret_cast<const char*>(strtab) + (has_runpath ? runpath : rpath);
-  return list;
+  return reinterpret_cast<const char*>(strtab) + (has_runpath ? runpath : rpath);
 }
 
 // Tries `name` in each directory of the executable's run-path list, in

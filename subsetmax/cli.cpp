@@ -122,25 +122,24 @@ int solve(const Options& o, const Streams& s) {
   }
   const uint64_t n = static_cast<uint64_t>(count);
 
-  if (!o.exhaustive && !o.explain) {
-    // Only the summary is kept, so memory does not grow with n.
-    Summary summary;
-    Item item;
-    for (uint64_t i = 0; i < n; ++i) {
-      if (!read_item(in, i, n, s, item)) return 1;
-      add(summary, item);
-    }
-    print(s.out, Choice{best(summary).total, {}}, false, {});
-    return 0;
-  }
-
+  // The default mode keeps only the summary, so its memory does not grow
+  // with n; the others need the items themselves.
+  const bool keep = o.exhaustive || o.explain;
+  Summary summary;
   std::vector<Item> items;
   Item item;
   for (uint64_t i = 0; i < n; ++i) {
     if (!read_item(in, i, n, s, item)) return 1;
-    items.push_back(item);
+    if (keep) {
+      items.push_back(item);
+    } else {
+      add(summary, item);
+    }
   }
-  print(s.out, o.exhaustive ? exhaustive(items) : closed_form(items), o.explain, items);
+  const Choice c = !keep           ? Choice{best(summary).total, {}}
+                   : o.exhaustive ? exhaustive(items)
+                                  : closed_form(items);
+  print(s.out, c, o.explain, items);
   return 0;
 }
 
